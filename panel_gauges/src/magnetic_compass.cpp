@@ -20,7 +20,7 @@ double GAUGE_CALL MagneticCompassCardCallback(ElementHeader* element) {
 double GAUGE_CALL MagneticCompassCardRowCallback(ElementHeader*) { return 1.0; }
 
 FailureRecord MagneticCompassCardFailures[] = {
-    {.key = 12, .action = 1, .reserved = 0},
+    {.key = 12, .action = 1, .reserved = 0},  // 0xC
     {.key = 0, .action = 0, .reserved = 0},
 };
 
