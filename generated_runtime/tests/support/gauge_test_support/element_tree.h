@@ -26,6 +26,40 @@ inline std::vector<gauge_kit::ElementHeader*> drawing_order(const gauge_kit::Gau
   return elements;
 }
 
+// Calls every callback of the element, as the host does at an update.
+inline void update_element(gauge_kit::ElementHeader* element) {
+  using namespace gauge_kit;
+  const auto call = [element](ElementCallback callback) {
+    if (callback != nullptr) callback(element);
+  };
+  switch (element->kind) {
+    case ElementKind::StaticImage:
+      break;
+    case ElementKind::Needle:
+      call(element_as<NeedleElement>(element).callback);
+      break;
+    case ElementKind::String:
+      call(element_as<StringElement>(element).callback);
+      break;
+    case ElementKind::Slider:
+      call(element_as<SliderElement>(element).x_callback);
+      call(element_as<SliderElement>(element).y_callback);
+      break;
+    case ElementKind::Icon:
+      call(element_as<IconElement>(element).callback);
+      break;
+    case ElementKind::MovingImage:
+      call(element_as<MovingImageElement>(element).x_callback);
+      call(element_as<MovingImageElement>(element).y_callback);
+      break;
+    case ElementKind::Sprite:
+      call(element_as<SpriteElement>(element).x_callback);
+      call(element_as<SpriteElement>(element).y_callback);
+      call(element_as<SpriteElement>(element).angle_callback);
+      break;
+  }
+}
+
 // A string element's text buffer as the host owns it: character count + 1
 // bytes on the heap, so that a write past it is caught by the address sanitizer.
 class HostTextBuffer {
