@@ -102,6 +102,8 @@ LibraryHandle load_library_path(const char* path, char* error, std::size_t error
   return handle;
 }
 
+void hide_libraries(const char* names) { setenv("GAUGE_PLATFORM_HIDDEN_LIBRARIES", names, 1); }
+
 void* find_data(LibraryHandle library, const char* name) {
   return library == nullptr ? nullptr : dlsym(library, name);
 }

@@ -33,6 +33,10 @@ const LibraryServices& system_library_services();
 // The address of an exported data record, null when absent.
 void* find_data(LibraryHandle library, const char* name);
 
+// From now on find_loaded and load treat these bare names (comma-separated)
+// as not installed, in this process and the modules it loads.
+void hide_libraries(const char* names);
+
 // Loads a library by path for the host; on failure writes a reason into
 // `error` (up to `error_size` bytes, NUL-terminated) and returns null.
 LibraryHandle load_library_path(const char* path, char* error, std::size_t error_size);
