@@ -11,6 +11,8 @@ namespace {
 
 constexpr std::size_t kMaxElements = 4096;
 constexpr int kMaxDepth = 64;
+constexpr std::uint32_t kMaxCharCount = 1u << 20;
+constexpr std::uint32_t kMaxScalePoints = 4096;
 
 using namespace gauge_kit;
 
@@ -22,6 +24,12 @@ void visit(ElementHeader* element, int depth, int parent, std::vector<TreeEntry>
   if (static_cast<std::uint32_t>(element->kind) > static_cast<std::uint32_t>(ElementKind::Sprite))
     throw HostError(context + ": element of unknown kind " + std::to_string(static_cast<std::uint32_t>(element->kind)));
   const int index = static_cast<int>(out.size());
+  const std::string where = context + ": element " + std::to_string(index);
+  if (element->kind == ElementKind::String && element_as<StringElement>(element).char_count > kMaxCharCount)
+    throw HostError(where + " asks for a text buffer of more than 1048576 characters");
+  if (element->kind == ElementKind::Needle && element_as<NeedleElement>(element).scale != nullptr &&
+      element_as<NeedleElement>(element).scale_points > kMaxScalePoints)
+    throw HostError(where + " has a scale of more than 4096 points");
   out.push_back({element, depth, parent});
   if (element->children == nullptr) return;
   for (ElementHeader** child = element->children; *child != nullptr; ++child) visit(*child, depth + 1, index, out, seen, context);
