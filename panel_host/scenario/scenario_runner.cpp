@@ -74,7 +74,8 @@ void ScenarioRunner::run_line(const std::string& text) {
     const auto y = parse_integer(args[1], "y", -kMaxPixel, kMaxPixel);
     const auto ticks = hold ? parse_integer(args[2], "repeat ticks", 1, kMaxRepeat) : 1;
     const MouseOutcome outcome = require_current().press(static_cast<int>(x), static_cast<int>(y), static_cast<int>(ticks));
-    print({{"event", command},
+    // A hold reports as a click does.
+    print({{"event", "click"},
            {"at", {x, y}},
            {"rect", outcome.rect < 0 ? Json(nullptr) : Json(outcome.rect)},
            {"cursor", outcome.cursor},
