@@ -1,0 +1,163 @@
+// What a built module shows the outside: the host finds a module's records by
+// name, so those names must be exported exactly as they are, and nothing else
+// of the module may leak out (a Windows module must also run on a machine that
+// has nothing but Windows itself).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "built_modules.h"
+#include "command.h"
+
+void PrintTo(const BuiltModule& module, std::ostream* out) { *out << module.path; }
+
+namespace {
+
+using gauges_tests::lines_of;
+using gauges_tests::run_command;
+using gauges_tests::shell_quote;
+using Names = std::set<std::string>;
+
+std::string lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
+  return text;
+}
+
+// ---- Linux: the dynamic symbol table ---------------------------------------
+
+// AddressSanitizer gives every instrumented global that is visible outside
+// the module a one-byte ODR indicator, "__odr_asan.<name>", exported beside
+// it. Such an indicator says nothing of its own; it is dropped only where the
+// global it stands for is itself exported, so a leak still shows.
+Names without_sanitizer_indicators(const Names& symbols) {
+  constexpr std::string_view kIndicator = "__odr_asan.";
+  Names kept;
+  for (const std::string& symbol : symbols) {
+    if (symbol.starts_with(kIndicator) && symbols.contains(symbol.substr(kIndicator.size()))) continue;
+    kept.insert(symbol);
+  }
+  return kept;
+}
+
+Names defined_dynamic_symbols(const std::string& path) {
+  const auto result = run_command(std::string(kNm) + " -D --defined-only --format=posix " + shell_quote(path));
+  EXPECT_EQ(result.status, 0) << kNm << " cannot read " << path;
+  Names symbols;
+  for (const std::string& line : lines_of(result.output)) {
+    const std::string name = line.substr(0, line.find(' '));
+    if (!name.empty()) symbols.insert(name);
+  }
+  return symbols;
+}
+
+class LinuxModuleExports : public testing::TestWithParam<BuiltModule> {};
+
+TEST_P(LinuxModuleExports, ExportsItsRecordsAndBitmapDirectoryOnly) {
+  const Names symbols = without_sanitizer_indicators(defined_dynamic_symbols(GetParam().path));
+  EXPECT_EQ(symbols, (Names{"GaugeBitmapDirectory", "ImportTable", "Linkage"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltModules, LinuxModuleExports, testing::ValuesIn(kLinuxModules),
+                         [](const auto& parameter) { return std::string(parameter.param.name); });
+
+TEST(SanitizerIndicators, AreDroppedOnlyBesideTheGlobalTheyStandFor) {
+  EXPECT_EQ(without_sanitizer_indicators({"Linkage", "__odr_asan.Linkage", "__odr_asan.Leaked"}),
+            (Names{"Linkage", "__odr_asan.Leaked"}));
+}
+
+// ---- Windows: the export and import tables of the win32 build --------------
+
+struct PeTables {
+  std::string format;
+  Names exports;
+  Names imports;  // DLL names, lower case
+};
+
+// Reads `objdump -p`: the file format line, the export name table (lines
+// "[   n] Name" after "[Ordinal/Name Pointer] Table") and the "DLL Name:" lines.
+PeTables read_pe_tables(const std::string& text) {
+  PeTables tables;
+  bool in_export_names = false;
+  for (const std::string& line : lines_of(text)) {
+    if (const std::size_t at = line.find("file format "); at != std::string::npos)
+      tables.format = line.substr(at + 12);
+    if (line.find("[Ordinal/Name Pointer] Table") != std::string::npos) {
+      in_export_names = true;
+      continue;
+    }
+    if (in_export_names) {
+      const std::size_t close = line.find(']');
+      if (line.find('[') == std::string::npos || close == std::string::npos) {
+        in_export_names = false;
+      } else {
+        std::istringstream rest(line.substr(close + 1));
+        std::string name;
+        rest >> name;
+        tables.exports.insert(name);
+      }
+    }
+    if (const std::size_t at = line.find("DLL Name: "); at != std::string::npos)
+      tables.imports.insert(lower(line.substr(at + 10)));
+  }
+  return tables;
+}
+
+// DLLs that are part of every Windows installation. The compiler's runtime
+// DLLs (libgcc_s_*, libstdc++-6, libwinpthread-1) are not, so a module must
+// carry that code itself.
+const Names kWindowsSystemDlls = {"kernel32.dll", "user32.dll", "gdi32.dll", "advapi32.dll", "msvcrt.dll"};
+
+class WindowsModuleTables : public testing::TestWithParam<const char*> {
+ protected:
+  void SetUp() override {
+    if (!std::filesystem::is_directory(kWindowsModuleFolder))
+      GTEST_SKIP() << "no win32 build at " << kWindowsModuleFolder << " (cmake --workflow --preset win32)";
+    if (std::string(kMingwObjdump).empty() || std::string(kMingwObjdump).ends_with("-NOTFOUND"))
+      GTEST_SKIP() << "i686-w64-mingw32-objdump is not installed";
+    const std::string path = std::string(kWindowsModuleFolder) + "/" + GetParam() + ".gau";
+    ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing from the win32 build";
+    const auto result = run_command(std::string(kMingwObjdump) + " -p " + shell_quote(path));
+    ASSERT_EQ(result.status, 0) << kMingwObjdump << " cannot read " << path;
+    tables_ = read_pe_tables(result.output);
+  }
+
+  PeTables tables_;
+};
+
+TEST_P(WindowsModuleTables, IsA32BitWindowsLibrary) { EXPECT_EQ(tables_.format, "pei-i386"); }
+
+// Undecorated names: no leading underscore, no stdcall "@n" suffix.
+TEST_P(WindowsModuleTables, ExportsItsTwoRecordsOnly) {
+  EXPECT_EQ(tables_.exports, (Names{"ImportTable", "Linkage"}));
+}
+
+TEST_P(WindowsModuleTables, ImportsOnlyWindowsSystemLibraries) {
+  EXPECT_FALSE(tables_.imports.empty());
+  for (const std::string& dll : tables_.imports) EXPECT_TRUE(kWindowsSystemDlls.contains(dll)) << dll;
+}
+
+INSTANTIATE_TEST_SUITE_P(BuiltModules, WindowsModuleTables, testing::ValuesIn(kWindowsModules),
+                         [](const auto& parameter) { return std::string(parameter.param); });
+
+TEST(PeTableReading, FindsFormatExportsAndImports) {
+  const PeTables tables = read_pe_tables(
+      "Corvel1.gau:     file format pei-i386\r\n"
+      "\n"
+      "[Ordinal/Name Pointer] Table\n"
+      "\t[   0] ImportTable\n"
+      "\t[   1] _Leak@12\n"
+      "\n"
+      "\tDLL Name: KERNEL32.dll\n"
+      "\tDLL Name: libgcc_s_dw2-1.dll\n");
+  EXPECT_EQ(tables.format, "pei-i386");
+  EXPECT_EQ(tables.exports, (Names{"ImportTable", "_Leak@12"}));
+  EXPECT_EQ(tables.imports, (Names{"kernel32.dll", "libgcc_s_dw2-1.dll"}));
+}
+
+}  // namespace
