@@ -55,29 +55,29 @@ int child_count(const ElementHeader& element) {
   return count;
 }
 
-std::vector<HostVariable*> element_sources(ElementHeader& element) {
+ElementSources element_sources(ElementHeader& element) {
   switch (element.kind) {
     case ElementKind::StaticImage:
       return {};
     case ElementKind::Needle:
-      return {&element_as<NeedleElement>(&element).source};
+      return {{&element_as<NeedleElement>(&element).source}, 1};
     case ElementKind::String: {
       auto& string = element_as<StringElement>(&element);
-      return {&string.sources[0], &string.sources[1], &string.sources[2]};
+      return {{&string.sources[0], &string.sources[1], &string.sources[2]}, 3};
     }
     case ElementKind::Slider: {
       auto& slider = element_as<SliderElement>(&element);
-      return {&slider.x_source, &slider.y_source};
+      return {{&slider.x_source, &slider.y_source}, 2};
     }
     case ElementKind::Icon:
-      return {&element_as<IconElement>(&element).source};
+      return {{&element_as<IconElement>(&element).source}, 1};
     case ElementKind::MovingImage: {
       auto& image = element_as<MovingImageElement>(&element);
-      return {&image.x_source, &image.y_source};
+      return {{&image.x_source, &image.y_source}, 2};
     }
     case ElementKind::Sprite: {
       auto& sprite = element_as<SpriteElement>(&element);
-      return {&sprite.x_source, &sprite.y_source, &sprite.angle_source};
+      return {{&sprite.x_source, &sprite.y_source, &sprite.angle_source}, 3};
     }
   }
   return {};

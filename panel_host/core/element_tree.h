@@ -2,6 +2,7 @@
 // children in list order, depth first.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,15 @@ gauge_kit::ElementHeader* root_element(const gauge_kit::GaugeHeader& header);
 // Number of entries in an element's null-terminated children list.
 int child_count(const gauge_kit::ElementHeader& element);
 
-// The sources of an element, by kind; the callbacks read these.
-std::vector<gauge_kit::HostVariable*> element_sources(gauge_kit::ElementHeader& element);
+// The sources of an element, by kind; the callbacks read these. Held in
+// place, so that an update pass allocates nothing.
+struct ElementSources {
+  std::array<gauge_kit::HostVariable*, 3> items{};
+  std::size_t count = 0;
+  gauge_kit::HostVariable** begin() { return items.data(); }
+  gauge_kit::HostVariable** end() { return items.data() + count; }
+};
+ElementSources element_sources(gauge_kit::ElementHeader& element);
 
 const char* kind_name(gauge_kit::ElementKind kind);
 

@@ -128,6 +128,7 @@ void GaugeInstance::install_elements() {
                       180.0 / 3.14159265358979323846;
       }
     }
+    state.placement = install_placement(element, module_.library());
   }
   installed_ = true;
 }
@@ -137,6 +138,7 @@ void GaugeInstance::initialise_elements() {
     state.updated = false;
     std::fill(std::begin(state.values), std::end(state.values), 0.0);
     if (state.text) state.text[0] = '\0';
+    reset_placement(state.element(), state.placement);
   }
 }
 
@@ -194,6 +196,9 @@ void GaugeInstance::update_element(ElementState& state) {
     }
   }
   state.updated = true;
+  // A zeroed element is placed as for the number 0.
+  static constexpr double kZero[3] = {0.0, 0.0, 0.0};
+  place_element(element, state.zeroed ? kZero : state.values, state.placement);
 }
 
 void GaugeInstance::kill_elements() {

@@ -12,6 +12,7 @@
 
 #include "bitmap_info.h"
 #include "element_tree.h"
+#include "placement.h"
 #include "gauge_kit/records.h"
 
 namespace panel_host {
@@ -39,6 +40,7 @@ struct ElementState {
   double values[3] = {0.0, 0.0, 0.0};
   std::unique_ptr<char[]> text = nullptr;  // strings: character count + 1 bytes
   std::size_t text_size = 0;
+  Placement placement = {};  // where the element is drawn for its numbers
 
   gauge_kit::ElementHeader& element() const { return *entry.element; }
 };

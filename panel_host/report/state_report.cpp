@@ -36,6 +36,11 @@ Json element_state_json(const ElementState& state, int index) {
   if (element.kind == ElementKind::String)
     out["text"] = state.text ? std::string(state.text.get(), strnlen(state.text.get(), state.text_size)) : std::string();
   if (element.kind == ElementKind::Icon) out["picture"] = icon_picture(state);
+  // Where the host draws it.
+  if (element.kind == ElementKind::Needle || element.kind == ElementKind::Sprite)
+    out["angle"] = json_number(state.placement.angle);
+  if (element.kind == ElementKind::Slider || element.kind == ElementKind::MovingImage)
+    out["offset"] = {json_number(state.placement.dx), json_number(state.placement.dy)};
   return out;
 }
 
