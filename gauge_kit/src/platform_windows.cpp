@@ -120,28 +120,35 @@ BOOL CALLBACK collect_bitmap(HMODULE, LPCSTR, LPSTR name, LONG_PTR context) {
   return TRUE;
 }
 
+// The system's text for an error code, without its line break.
+void describe_error(DWORD code, char* out, std::size_t capacity) {
+  char reason[256] = "";
+  DWORD end = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, reason,
+                             sizeof reason, nullptr);
+  while (end > 0 && (reason[end - 1] == '\n' || reason[end - 1] == '\r' || reason[end - 1] == ' ')) --end;
+  reason[end] = '\0';
+  const unsigned long number = code;
+  if (end > 0)
+    std::snprintf(out, capacity, "%s (error %lu)", reason, number);
+  else
+    std::snprintf(out, capacity, "cannot be loaded (error %lu)", number);
+}
+
 }  // namespace
 
 const LibraryServices& system_library_services() { return kSystemServices; }
 
 LibraryHandle load_library_path(const char* path, char* error, std::size_t error_size) {
+  // A relative path means the file under the current folder, as on Linux;
+  // given as is, LoadLibraryA would search the program's folder and PATH.
+  char full_path[MAX_PATH];
+  const DWORD full_length = GetFullPathNameA(path, MAX_PATH, full_path, nullptr);
+  if (full_length > 0 && full_length < MAX_PATH) path = full_path;
   const UINT previous = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
   HMODULE handle = LoadLibraryA(path);
   const DWORD code = GetLastError();
   SetErrorMode(previous);
-  if (handle == nullptr && error != nullptr && error_size > 0) {
-    char reason[256] = "";
-    const DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
-                                        0, reason, sizeof reason, nullptr);
-    // System messages end with a line break.
-    DWORD end = length;
-    while (end > 0 && (reason[end - 1] == '\n' || reason[end - 1] == '\r' || reason[end - 1] == ' ')) --end;
-    reason[end] = '\0';
-    if (end > 0)
-      std::snprintf(error, error_size, "%s (error %lu)", reason, static_cast<unsigned long>(code));
-    else
-      std::snprintf(error, error_size, "cannot be loaded (error %lu)", static_cast<unsigned long>(code));
-  }
+  if (handle == nullptr && error != nullptr && error_size > 0) describe_error(code, error, error_size);
   return handle;
 }
 

@@ -1,0 +1,279 @@
+// The Windows build behaves exactly like the native one: for every gauge of
+// the four modules, `panel-host inspect` and a set of scenario scripts give
+// the same output, line for line, from the native host and modules and from
+// panel-host.exe with the 32-bit modules under Wine.
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include <filesystem>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "command.h"
+#include "conformance_paths.h"
+#include "scenario_scripts.h"
+
+namespace {
+
+using gauges_tests::Scenario;
+using gauges_tests::shell_quote;
+namespace fs = std::filesystem;
+
+struct GaugeCase {
+  const char* module;
+  const char* gauge;
+  bool generated;  // version 800, with a service callback that binds GaugeSound
+};
+
+constexpr GaugeCase kGauges[] = {
+    {"Corvel1", "WiskeyBmp", false},
+    {"Corvel1", "Turn", false},
+    {"Corvel1", "Altimetro", false},
+    {"Corvel1", "Clock", false},
+    {"Corvel1", "Gmeter", false},
+    {"Corvel1", "RadioCompass", false},
+    {"Corvel1", "CompassNop", false},
+    {"Corvel1", "Hobb", false},
+    {"ID_Pelmar_Combo", "ID_Pelmar_Combo", true},
+    {"ID_Norva_AltimMtr", "ID_Norva_AltimMtr", true},
+    {"ID_Ombra_Group", "ID_Ombra_Group", true},
+};
+
+constexpr const char* kModules[] = {"Corvel1", "ID_Pelmar_Combo", "ID_Norva_AltimMtr", "ID_Ombra_Group"};
+
+struct HostRun {
+  int status;
+  std::vector<std::string> lines;  // standard output
+  std::string errors;              // standard error
+};
+
+std::string read_file(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+fs::path work_file(const std::string& name) {
+  fs::create_directories(kWorkFolder);
+  return fs::path(kWorkFolder) / name;
+}
+
+// Runs a host from its build's gauge folder, so that both see the module by
+// the same relative name and find GaugeSound beside it.
+HostRun run_host(const std::string& program, const char* folder, const std::string& arguments,
+                 const fs::path& input, const fs::path& errors) {
+  const std::string command = "cd " + shell_quote(folder) + " && " + program + " " + arguments + " < " +
+                              shell_quote(input.string()) + " 2> " + shell_quote(errors.string());
+  const gauges_tests::CommandResult result = gauges_tests::run_command(command);
+  return {result.status, gauges_tests::lines_of(result.output), read_file(errors)};
+}
+
+std::string wine_command() {
+  return std::string("env WINEPREFIX=") + shell_quote(kWinePrefix) +
+         " WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' " + shell_quote(kWine) + " " +
+         shell_quote(kWindowsHost);
+}
+
+struct Comparison {
+  HostRun native;
+  HostRun windows;
+};
+
+// Runs `arguments` (with `script` on standard input) through both hosts.
+Comparison compare(const std::string& label, const std::string& arguments, const std::string& script = {}) {
+  const fs::path input = work_file(label + ".txt");
+  std::ofstream(input, std::ios::binary) << script;
+  Comparison runs{
+      run_host(shell_quote(kNativeHost), kNativeGaugeFolder, arguments, input, work_file(label + ".native.err")),
+      run_host(wine_command(), kWindowsGaugeFolder, arguments, input, work_file(label + ".windows.err"))};
+  // Kept for reading after a failure.
+  for (const auto& [run, suffix] : {std::pair{&runs.native, ".native.out"}, std::pair{&runs.windows, ".windows.out"}}) {
+    std::ofstream out(work_file(label + suffix), std::ios::binary);
+    for (const std::string& line : run->lines) out << line << '\n';
+  }
+  return runs;
+}
+
+// Equal exit status and equal lines; on a difference, the first differing line.
+testing::AssertionResult same_output(const Comparison& runs) {
+  const HostRun& native = runs.native;
+  const HostRun& windows = runs.windows;
+  const std::size_t common = std::min(native.lines.size(), windows.lines.size());
+  for (std::size_t i = 0; i < common; ++i) {
+    if (native.lines[i] != windows.lines[i])
+      return testing::AssertionFailure() << "line " << i + 1 << " differs\n  native:  " << native.lines[i]
+                                         << "\n  windows: " << windows.lines[i];
+  }
+  if (native.lines.size() != windows.lines.size())
+    return testing::AssertionFailure() << "native printed " << native.lines.size() << " lines, windows "
+                                       << windows.lines.size() << "\nnative stderr: " << native.errors
+                                       << "\nwindows stderr: " << windows.errors;
+  if (native.status != windows.status)
+    return testing::AssertionFailure() << "exit status native " << native.status << ", windows " << windows.status
+                                       << "\nnative stderr: " << native.errors
+                                       << "\nwindows stderr: " << windows.errors;
+  return testing::AssertionSuccess();
+}
+
+// Both hosts must have done real work, not failed alike.
+void expect_success(const Comparison& runs) {
+  EXPECT_EQ(runs.native.status, 0) << runs.native.errors;
+  EXPECT_EQ(runs.windows.status, 0) << runs.windows.errors;
+  EXPECT_FALSE(runs.native.lines.empty());
+}
+
+// Runs the native host alone; `label` names its work files.
+HostRun run_native(const std::string& label, const std::string& arguments) {
+  const fs::path input = work_file(label + ".txt");
+  std::ofstream(input, std::ios::binary).flush();
+  return run_host(shell_quote(kNativeHost), kNativeGaugeFolder, arguments, input, work_file(label + ".native.err"));
+}
+
+nlohmann::json native_gauge_report(const GaugeCase& gauge, const std::string& label) {
+  const HostRun run = run_native(label, "inspect " + shell_quote(std::string(gauge.module) + ".gau") + " " +
+                                            shell_quote(gauge.gauge));
+  std::string text;
+  for (const std::string& line : run.lines) text += line + "\n";
+  return nlohmann::json::parse(text).at("gauges").at(0);
+}
+
+class UnderWine : public testing::Test {
+ protected:
+  void SetUp() override {
+    if (!fs::exists(kWindowsHost)) GTEST_SKIP() << "no win32 build with " << kWindowsHost;
+    if (std::string(kWine).empty() || std::string(kWine).ends_with("-NOTFOUND"))
+      GTEST_SKIP() << "wine is not installed";
+  }
+};
+
+// ---- the gauge table itself ------------------------------------------------
+
+TEST(GaugeTable, ListsEveryGaugeOfEveryModuleInLinkageOrder) {
+  for (const char* module : kModules) {
+    const HostRun run = run_native(std::string("table_") + module, "inspect " + shell_quote(std::string(module) + ".gau"));
+    ASSERT_EQ(run.status, 0) << run.errors;
+    std::string text;
+    for (const std::string& line : run.lines) text += line + "\n";
+    const nlohmann::json report = nlohmann::json::parse(text);
+    std::vector<std::string> reported;
+    for (const auto& gauge : report.at("gauges")) reported.push_back(gauge.at("name"));
+    std::vector<std::string> listed;
+    for (const GaugeCase& gauge : kGauges)
+      if (std::string(gauge.module) == module) listed.emplace_back(gauge.gauge);
+    EXPECT_EQ(listed, reported) << module;
+  }
+}
+
+// ---- inspect ---------------------------------------------------------------
+
+class ModuleInspect : public UnderWine, public testing::WithParamInterface<const char*> {};
+
+TEST_P(ModuleInspect, IsTheSame) {
+  const Comparison runs = compare(std::string("inspect_") + GetParam(),
+                                  "inspect " + shell_quote(std::string(GetParam()) + ".gau"));
+  expect_success(runs);
+  EXPECT_TRUE(same_output(runs));
+}
+
+INSTANTIATE_TEST_SUITE_P(Modules, ModuleInspect, testing::ValuesIn(kModules),
+                         [](const auto& parameter) { return std::string(parameter.param); });
+
+// ---- scenarios -------------------------------------------------------------
+
+struct ScenarioCase {
+  GaugeCase gauge;
+  Scenario scenario;
+  bool without_sound_library;
+
+  std::string name() const {
+    std::string text = std::string(gauge.module) + "_";
+    if (std::string(gauge.module) != gauge.gauge) text += std::string(gauge.gauge) + "_";
+    text += gauges_tests::scenario_name(scenario);
+    if (gauge.generated) text += without_sound_library ? "_without_sound" : "_with_sound";
+    return text;
+  }
+};
+
+void PrintTo(const ScenarioCase& scenario, std::ostream* out) { *out << scenario.name(); }
+
+// Every scenario for every gauge (services only where there is a service
+// callback); the generated modules also with the sound library hidden.
+std::vector<ScenarioCase> scenario_cases() {
+  std::vector<ScenarioCase> cases;
+  for (const GaugeCase& gauge : kGauges) {
+    for (const Scenario scenario : gauges_tests::kScenarios) {
+      if (scenario == Scenario::Services && !gauge.generated) continue;
+      cases.push_back({gauge, scenario, false});
+      if (gauge.generated) cases.push_back({gauge, scenario, true});
+    }
+  }
+  return cases;
+}
+
+class GaugeScenario : public UnderWine, public testing::WithParamInterface<ScenarioCase> {};
+
+TEST_P(GaugeScenario, GivesTheSameEvents) {
+  const ScenarioCase& scenario = GetParam();
+  const std::string script =
+      gauges_tests::scenario_script(scenario.scenario, native_gauge_report(scenario.gauge, scenario.name() + "_report"));
+  ASSERT_FALSE(script.empty());
+  std::string arguments = "run " + shell_quote(std::string(scenario.gauge.module) + ".gau") + " " +
+                          shell_quote(scenario.gauge.gauge) + " -";
+  if (scenario.without_sound_library) arguments += " --no-sound-library";
+  const Comparison runs = compare(scenario.name(), arguments, script);
+  expect_success(runs);
+  EXPECT_TRUE(same_output(runs));
+}
+
+INSTANTIATE_TEST_SUITE_P(Gauges, GaugeScenario, testing::ValuesIn(scenario_cases()),
+                         [](const auto& parameter) { return parameter.param.name(); });
+
+class GaugeInspect : public UnderWine, public testing::WithParamInterface<GaugeCase> {};
+
+void PrintTo(const GaugeCase& gauge, std::ostream* out) { *out << gauge.module << " " << gauge.gauge; }
+
+TEST_P(GaugeInspect, IsTheSame) {
+  const Comparison runs =
+      compare(std::string("inspect_gauge_") + GetParam().gauge,
+              "inspect " + shell_quote(std::string(GetParam().module) + ".gau") + " " + shell_quote(GetParam().gauge));
+  expect_success(runs);
+  EXPECT_TRUE(same_output(runs));
+}
+
+INSTANTIATE_TEST_SUITE_P(Gauges, GaugeInspect, testing::ValuesIn(kGauges),
+                         [](const auto& parameter) { return std::string(parameter.param.gauge); });
+
+// ---- bad input: the same refusal, after the same output --------------------
+
+struct BadInput {
+  const char* name;
+  const char* arguments;
+  const char* script;
+};
+
+void PrintTo(const BadInput& input, std::ostream* out) { *out << input.name; }
+
+constexpr BadInput kBadInputs[] = {
+    {"MissingModule", "inspect NoSuchModule.gau", ""},
+    {"UnknownGauge", "inspect Corvel1.gau NoSuchGauge", ""},
+    {"MalformedScriptLine", "run Corvel1.gau Gmeter -", "set 60 1.5\nupdate\nset sixty 1\nupdate\n"},
+    {"ServiceOfVersion700", "run Corvel1.gau Turn -", "frame\nservice 4\n"},
+};
+
+class RefusedInput : public UnderWine, public testing::WithParamInterface<BadInput> {};
+
+TEST_P(RefusedInput, IsRefusedAlike) {
+  const Comparison runs = compare(std::string("bad_") + GetParam().name, GetParam().arguments, GetParam().script);
+  EXPECT_EQ(runs.native.status, 2) << runs.native.errors;
+  EXPECT_TRUE(same_output(runs));
+}
+
+INSTANTIATE_TEST_SUITE_P(BadInputs, RefusedInput, testing::ValuesIn(kBadInputs),
+                         [](const auto& parameter) { return std::string(parameter.param.name); });
+
+}  // namespace
