@@ -18,6 +18,7 @@ void put32(unsigned char* out, std::uint32_t value) {
 // so that every bitmap reads as a BMP file.
 std::vector<unsigned char> with_file_header(const gauge_platform::BitmapBytes& bytes) {
   constexpr std::size_t kFileHeader = 14;
+  if (bytes.size > INT32_MAX - kFileHeader) return {};
   std::vector<unsigned char> file(kFileHeader + bytes.size);
   std::memcpy(file.data() + kFileHeader, bytes.data, bytes.size);
   std::uint32_t info_size = 0;
