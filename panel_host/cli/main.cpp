@@ -9,6 +9,9 @@
 #include "core/host_error.h"
 #include "report/inspect_report.h"
 #include "scenario/scenario_runner.h"
+#ifdef PANEL_HOST_RENDER
+#include "render/render_command.h"
+#endif
 
 namespace {
 
@@ -56,6 +59,21 @@ int main(int argc, char** argv) {
   run_command->add_option("SCRIPT", script, "Script file, or - for standard input (the default)");
   run_command->add_flag("--no-sound-library", no_sound_library, "Hide the GaugeSound library from the modules");
 
+#ifdef PANEL_HOST_RENDER
+  panel_host::RenderOptions render_options;
+  CLI::App* render_command = app.add_subcommand("render", "Draw a gauge (MODULE GAUGE) or a panel (PANEL.cfg) to a PNG file");
+  render_command->add_option("SOURCE", render_options.source, "Gauge module (.gau) or panel.cfg")->required();
+  render_command->add_option("GAUGE", render_options.gauge, "Gauge name, with a module");
+  render_command->add_option("-o,--output", render_options.output, "PNG file to write")->required();
+  render_command->add_option("--set", render_options.sets, "Host variable ID=VALUE before the script (repeatable)");
+  render_command->add_option("--script", render_options.script, "Script in the run syntax, carried out before drawing");
+  render_command->add_option("--fail", render_options.fails, "Failure key to activate (repeatable)");
+  render_command->add_flag("--night", render_options.night, "Darken every element that is not lit");
+  render_command->add_option("--scale", render_options.scale, "Output pixels per gauge pixel or size_mm unit");
+  render_command->add_option("--gauges", render_options.gauges_directory, "Folder of modules a panel.cfg names")
+      ->capture_default_str();
+#endif
+
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& error) {
@@ -65,6 +83,9 @@ int main(int argc, char** argv) {
   try {
     if (*inspect_command) return inspect(module_path, gauge);
     if (*run_command) return run(module_path, gauge, script, no_sound_library);
+#ifdef PANEL_HOST_RENDER
+    if (*render_command) return panel_host::render(render_options, std::cout);
+#endif
   } catch (const panel_host::HostError& error) {
     std::cout.flush();
     std::cerr << "panel-host: " << error.what() << '\n';

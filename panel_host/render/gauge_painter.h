@@ -1,0 +1,61 @@
+// Draws one gauge instance from its records and the host's placement: each
+// element in drawing order, with its image flags (transparency, bright, hidden)
+// and the panel's night.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "bitmap_surfaces.h"
+#include "core/gauge_instance.h"
+#include "fonts.h"
+#include "string_picture.h"
+
+namespace panel_host {
+
+// Where a gauge lands on the target: its top-left device pixel and its size
+// in device pixels (the root bitmap stretched to it).
+struct GaugeView {
+  int x, y, width, height;
+};
+
+class GaugePainter {
+ public:
+  GaugePainter(GaugeInstance& instance, BitmapSurfaces& bitmaps, FontLibrary& fonts);
+
+  GaugeInstance& instance() const { return instance_; }
+  // The root bitmap's size: the gauge's own pixels.
+  BitmapSize size() const { return size_; }
+
+  // Draws elements [first, last) of the drawing order onto `target`, whose
+  // user space must be device space; clipped to the gauge.
+  void paint(cairo_t* target, const GaugeView& view, bool night, std::size_t first, std::size_t last);
+  void paint(cairo_t* target, const GaugeView& view, bool night) {
+    paint(target, view, night, 0, instance_.elements().size());
+  }
+
+  // The leading elements whose look is only which bitmap they show, whether
+  // they show and whether they are dark: static images and icons.
+  std::size_t still_prefix() const { return still_prefix_; }
+  // How each of those looks now, one number per element (equal numbers,
+  // equal pixels); `out` must hold still_prefix() numbers.
+  void still_looks(bool night, std::int64_t* out) const;
+
+ private:
+  void paint_element(cairo_t* cr, const ElementState& state, const GaugeView& view, bool night);
+  void paint_bitmap(cairo_t* cr, const ElementState& state, std::int32_t id, double x, double y, bool dark);
+  void paint_needle(cairo_t* cr, const ElementState& state, bool dark);
+  void paint_moving_image(cairo_t* cr, const ElementState& state, bool dark);
+  void paint_sprite(cairo_t* cr, const ElementState& state, bool dark);
+  void paint_string(cairo_t* cr, const ElementState& state, std::size_t index, const GaugeView& view, bool dark);
+
+  GaugeInstance& instance_;
+  BitmapSurfaces& bitmaps_;
+  FontLibrary& fonts_;
+  BitmapSize size_;
+  std::size_t still_prefix_ = 0;
+  std::vector<StringPicture> strings_;  // one per element, used by strings
+};
+
+}  // namespace panel_host
