@@ -39,3 +39,8 @@ endforeach()
 set(CMAKE_CXX_STANDARD_INCLUDE_DIRECTORIES ${GAUGE_HOST_HEADERS})
 set(nlohmann_json_DIR ${CMAKE_CURRENT_LIST_DIR}/header_only_packages)
 set(CLI11_DIR ${CMAKE_CURRENT_LIST_DIR}/header_only_packages)
+
+# pkg-config knows only the build machine's libraries; look for Windows ones
+# in the MinGW tree alone (there are none), so that no Linux library is taken.
+set(ENV{PKG_CONFIG_LIBDIR} /usr/${GAUGE_MINGW_TRIPLET}/lib/pkgconfig)
+set(ENV{PKG_CONFIG_PATH} "")
