@@ -15,63 +15,20 @@
 
 #include "command.h"
 #include "conformance_paths.h"
+#include "host_runs.h"
 #include "scenario_scripts.h"
 
 namespace {
 
+using gauges_tests::GaugeCase;
+using gauges_tests::HostRun;
+using gauges_tests::kGauges;
+using gauges_tests::kModules;
+using gauges_tests::run_host;
 using gauges_tests::Scenario;
 using gauges_tests::shell_quote;
+using gauges_tests::work_file;
 namespace fs = std::filesystem;
-
-struct GaugeCase {
-  const char* module;
-  const char* gauge;
-  bool generated;  // version 800, with a service callback that binds GaugeSound
-};
-
-constexpr GaugeCase kGauges[] = {
-    {"Corvel1", "WiskeyBmp", false},
-    {"Corvel1", "Turn", false},
-    {"Corvel1", "Altimetro", false},
-    {"Corvel1", "Clock", false},
-    {"Corvel1", "Gmeter", false},
-    {"Corvel1", "RadioCompass", false},
-    {"Corvel1", "CompassNop", false},
-    {"Corvel1", "Hobb", false},
-    {"ID_Pelmar_Combo", "ID_Pelmar_Combo", true},
-    {"ID_Norva_AltimMtr", "ID_Norva_AltimMtr", true},
-    {"ID_Ombra_Group", "ID_Ombra_Group", true},
-};
-
-constexpr const char* kModules[] = {"Corvel1", "ID_Pelmar_Combo", "ID_Norva_AltimMtr", "ID_Ombra_Group"};
-
-struct HostRun {
-  int status;
-  std::vector<std::string> lines;  // standard output
-  std::string errors;              // standard error
-};
-
-std::string read_file(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-fs::path work_file(const std::string& name) {
-  fs::create_directories(kWorkFolder);
-  return fs::path(kWorkFolder) / name;
-}
-
-// Runs a host from its build's gauge folder, so that both see the module by
-// the same relative name and find GaugeSound beside it.
-HostRun run_host(const std::string& program, const char* folder, const std::string& arguments,
-                 const fs::path& input, const fs::path& errors) {
-  const std::string command = "cd " + shell_quote(folder) + " && " + program + " " + arguments + " < " +
-                              shell_quote(input.string()) + " 2> " + shell_quote(errors.string());
-  const gauges_tests::CommandResult result = gauges_tests::run_command(command);
-  return {result.status, gauges_tests::lines_of(result.output), read_file(errors)};
-}
 
 std::string wine_command() {
   return std::string("env WINEPREFIX=") + shell_quote(kWinePrefix) +
@@ -127,21 +84,6 @@ void expect_success(const Comparison& runs) {
   EXPECT_FALSE(runs.native.lines.empty());
 }
 
-// Runs the native host alone; `label` names its work files.
-HostRun run_native(const std::string& label, const std::string& arguments) {
-  const fs::path input = work_file(label + ".txt");
-  std::ofstream(input, std::ios::binary).flush();
-  return run_host(shell_quote(kNativeHost), kNativeGaugeFolder, arguments, input, work_file(label + ".native.err"));
-}
-
-nlohmann::json native_gauge_report(const GaugeCase& gauge, const std::string& label) {
-  const HostRun run = run_native(label, "inspect " + shell_quote(std::string(gauge.module) + ".gau") + " " +
-                                            shell_quote(gauge.gauge));
-  std::string text;
-  for (const std::string& line : run.lines) text += line + "\n";
-  return nlohmann::json::parse(text).at("gauges").at(0);
-}
-
 class UnderWine : public testing::Test {
  protected:
   void SetUp() override {
@@ -155,11 +97,7 @@ class UnderWine : public testing::Test {
 
 TEST(GaugeTable, ListsEveryGaugeOfEveryModuleInLinkageOrder) {
   for (const char* module : kModules) {
-    const HostRun run = run_native(std::string("table_") + module, "inspect " + shell_quote(std::string(module) + ".gau"));
-    ASSERT_EQ(run.status, 0) << run.errors;
-    std::string text;
-    for (const std::string& line : run.lines) text += line + "\n";
-    const nlohmann::json report = nlohmann::json::parse(text);
+    const nlohmann::json report = gauges_tests::native_report(module);
     std::vector<std::string> reported;
     for (const auto& gauge : report.at("gauges")) reported.push_back(gauge.at("name"));
     std::vector<std::string> listed;
@@ -220,7 +158,7 @@ class GaugeScenario : public UnderWine, public testing::WithParamInterface<Scena
 TEST_P(GaugeScenario, GivesTheSameEvents) {
   const ScenarioCase& scenario = GetParam();
   const std::string script =
-      gauges_tests::scenario_script(scenario.scenario, native_gauge_report(scenario.gauge, scenario.name() + "_report"));
+      gauges_tests::scenario_script(scenario.scenario, gauges_tests::native_report(scenario.gauge.module, scenario.gauge.gauge).at("gauges").at(0));
   ASSERT_FALSE(script.empty());
   std::string arguments = "run " + shell_quote(std::string(scenario.gauge.module) + ".gau") + " " +
                           shell_quote(scenario.gauge.gauge) + " -";
@@ -234,8 +172,6 @@ INSTANTIATE_TEST_SUITE_P(Gauges, GaugeScenario, testing::ValuesIn(scenario_cases
                          [](const auto& parameter) { return parameter.param.name(); });
 
 class GaugeInspect : public UnderWine, public testing::WithParamInterface<GaugeCase> {};
-
-void PrintTo(const GaugeCase& gauge, std::ostream* out) { *out << gauge.module << " " << gauge.gauge; }
 
 TEST_P(GaugeInspect, IsTheSame) {
   const Comparison runs =
