@@ -14,6 +14,7 @@
 
 #include "built_modules.h"
 #include "command.h"
+#include "win32_availability.h"
 
 void PrintTo(const BuiltModule& module, std::ostream* out) { *out << module.path; }
 
@@ -117,9 +118,9 @@ class WindowsModuleTables : public testing::TestWithParam<const char*> {
  protected:
   void SetUp() override {
     if (!std::filesystem::is_directory(kWindowsModuleFolder))
-      GTEST_SKIP() << "no win32 build at " << kWindowsModuleFolder << " (cmake --workflow --preset win32)";
+      GAUGES_WIN32_UNAVAILABLE("no win32 build at " << kWindowsModuleFolder << " (cmake --workflow --preset win32)");
     if (std::string(kMingwObjdump).empty() || std::string(kMingwObjdump).ends_with("-NOTFOUND"))
-      GTEST_SKIP() << "i686-w64-mingw32-objdump is not installed";
+      GAUGES_WIN32_UNAVAILABLE("i686-w64-mingw32-objdump is not installed");
     const std::string path = std::string(kWindowsModuleFolder) + "/" + GetParam() + ".gau";
     ASSERT_TRUE(std::filesystem::exists(path)) << path << " is missing from the win32 build";
     const auto result = run_command(std::string(kMingwObjdump) + " -p " + shell_quote(path));

@@ -17,6 +17,7 @@
 #include "conformance_paths.h"
 #include "host_runs.h"
 #include "scenario_scripts.h"
+#include "win32_availability.h"
 
 namespace {
 
@@ -87,9 +88,9 @@ void expect_success(const Comparison& runs) {
 class UnderWine : public testing::Test {
  protected:
   void SetUp() override {
-    if (!fs::exists(kWindowsHost)) GTEST_SKIP() << "no win32 build with " << kWindowsHost;
+    if (!fs::exists(kWindowsHost)) GAUGES_WIN32_UNAVAILABLE("no win32 build with " << kWindowsHost);
     if (std::string(kWine).empty() || std::string(kWine).ends_with("-NOTFOUND"))
-      GTEST_SKIP() << "wine is not installed";
+      GAUGES_WIN32_UNAVAILABLE("wine is not installed");
   }
 };
 

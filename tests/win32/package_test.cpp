@@ -14,6 +14,7 @@
 #include "command.h"
 #include "conformance_paths.h"
 #include "host_runs.h"
+#include "win32_availability.h"
 
 namespace {
 
@@ -59,7 +60,7 @@ class SimulatorFolder : public testing::Test {
  protected:
   void SetUp() override {
     if (!fs::exists(fs::path(kWindowsBuild) / "cmake_install.cmake"))
-      GTEST_SKIP() << "no win32 build at " << kWindowsBuild;
+      GAUGES_WIN32_UNAVAILABLE("no win32 build at " << kWindowsBuild);
     folder_ = gauges_tests::work_file("simulator-folder-" + std::to_string(getpid()));
     fs::remove_all(folder_);
     const auto result = gauges_tests::run_command(std::string(kCMake) + " --install " + shell_quote(kWindowsBuild) +
