@@ -42,13 +42,22 @@ struct Comparison {
   HostRun windows;
 };
 
+// Where the hosts run: by default in their builds' gauge folders, so that
+// both see a module by the same relative name.
+struct Folders {
+  std::string native = kNativeGaugeFolder;
+  std::string windows = kWindowsGaugeFolder;
+};
+
 // Runs `arguments` (with `script` on standard input) through both hosts.
-Comparison compare(const std::string& label, const std::string& arguments, const std::string& script = {}) {
+Comparison compare(const std::string& label, const std::string& arguments, const std::string& script = {},
+                   const Folders& folders = {}) {
   const fs::path input = work_file(label + ".txt");
   std::ofstream(input, std::ios::binary) << script;
-  Comparison runs{
-      run_host(shell_quote(kNativeHost), kNativeGaugeFolder, arguments, input, work_file(label + ".native.err")),
-      run_host(wine_command(), kWindowsGaugeFolder, arguments, input, work_file(label + ".windows.err"))};
+  Comparison runs{run_host(shell_quote(kNativeHost), folders.native.c_str(), arguments, input,
+                           work_file(label + ".native.err")),
+                  run_host(wine_command(), folders.windows.c_str(), arguments, input,
+                           work_file(label + ".windows.err"))};
   // Kept for reading after a failure.
   for (const auto& [run, suffix] : {std::pair{&runs.native, ".native.out"}, std::pair{&runs.windows, ".windows.out"}}) {
     std::ofstream out(work_file(label + suffix), std::ios::binary);
@@ -184,6 +193,21 @@ TEST_P(GaugeInspect, IsTheSame) {
 
 INSTANTIATE_TEST_SUITE_P(Gauges, GaugeInspect, testing::ValuesIn(kGauges),
                          [](const auto& parameter) { return std::string(parameter.param.gauge); });
+
+// ---- the sound library beside the module -----------------------------------
+
+// Run from the build's top folder, neither the current folder nor the
+// program's folder holds GaugeSound: only the look beside the module finds it.
+TEST_F(UnderWine, SoundLibraryIsFoundBesideTheModule) {
+  const Folders build_tops{fs::path(kNativeGaugeFolder).parent_path().string(), kWindowsBuild};
+  const Comparison runs = compare("sound_beside_module", "run gauges/ID_Ombra_Group.gau ID_Ombra_Group -",
+                                  "service 4\nsound\nservice 6\nservice 12\nsound\n", build_tops);
+  expect_success(runs);
+  EXPECT_TRUE(same_output(runs));
+  ASSERT_EQ(runs.native.lines.size(), 5u);
+  EXPECT_NE(runs.native.lines[1].find(R"("loads": 1)"), std::string::npos) << runs.native.lines[1];
+  EXPECT_NE(runs.native.lines[4].find(R"("terminate_calls": 1)"), std::string::npos) << runs.native.lines[4];
+}
 
 // ---- bad input: the same refusal, after the same output --------------------
 
