@@ -30,7 +30,8 @@ struct Placement {
 };
 
 struct PanelFragment {
-  int panel_width = 0;  // size_mm
+  int panel_width = 0;  // size_mm=width,height
+  int panel_height = 0;
   std::vector<std::string> keys;
   std::vector<Placement> gauges;
 };
@@ -38,7 +39,7 @@ struct PanelFragment {
 PanelFragment read_fragment(const std::string& text) {
   PanelFragment fragment;
   const std::regex gauge_line(R"(^(gauge\d\d)=([^,]+),\s*(-?\d+),\s*(-?\d+),\s*(\d+),\s*(\d+)\s*$)");
-  const std::regex size_line(R"(^size_mm=(\d+)\s*$)");
+  const std::regex size_line(R"(^size_mm=(\d+),\s*(\d+)\s*$)");
   for (const std::string& line : gauges_tests::lines_of(text)) {
     std::smatch match;
     if (std::regex_match(line, match, gauge_line)) {
@@ -47,6 +48,7 @@ PanelFragment read_fragment(const std::string& text) {
           {match[2], std::stoi(match[3]), std::stoi(match[4]), std::stoi(match[5]), std::stoi(match[6])});
     } else if (std::regex_match(line, match, size_line)) {
       fragment.panel_width = std::stoi(match[1]);
+      fragment.panel_height = std::stoi(match[2]);
     }
   }
   return fragment;
@@ -109,6 +111,7 @@ TEST_F(SimulatorFolder, PanelFragmentPlacesEveryGaugeOnceAtItsSize) {
     EXPECT_GE(gauge.x, 0) << gauge.name;
     EXPECT_GE(gauge.y, 0) << gauge.name;
     EXPECT_LE(gauge.x + gauge.width, fragment.panel_width) << gauge.name;
+    EXPECT_LE(gauge.y + gauge.height, fragment.panel_height) << gauge.name;
   }
   for (std::size_t i = 0; i < fragment.gauges.size(); ++i)
     for (std::size_t j = i + 1; j < fragment.gauges.size(); ++j)
@@ -134,8 +137,9 @@ TEST_F(SimulatorFolder, ReadmeNamesEveryGaugeWithItsSize) {
 
 TEST(PanelFragmentReading, TakesGaugeLinesAndThePanelWidth) {
   const PanelFragment fragment = read_fragment(
-      "// comment\n[Window00]\nsize_mm=1024\ngauge00=Corvel1!Hobb,  10, 835, 100,  26\r\nvisible=1\n");
+      "// comment\n[Window00]\nsize_mm=1024,861\ngauge00=Corvel1!Hobb,  10, 835, 100,  26\r\nvisible=1\n");
   EXPECT_EQ(fragment.panel_width, 1024);
+  EXPECT_EQ(fragment.panel_height, 861);
   ASSERT_EQ(fragment.gauges.size(), 1u);
   EXPECT_EQ(fragment.gauges[0].name, "Corvel1!Hobb");
   EXPECT_EQ(fragment.gauges[0].y, 835);
