@@ -1,7 +1,6 @@
-// What a built module shows the outside: the host finds a module's records by
-// name, so those names must be exported exactly as they are, and nothing else
-// of the module may leak out (a Windows module must also run on a machine that
-// has nothing but Windows itself).
+// What a module of the win32 build shows the outside: the simulator finds its
+// two records by their undecorated names, nothing else may leak out, and it
+// must run on a machine that has nothing but Windows itself.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,8 +15,6 @@
 #include "command.h"
 #include "win32_availability.h"
 
-void PrintTo(const BuiltModule& module, std::ostream* out) { *out << module.path; }
-
 namespace {
 
 using gauges_tests::lines_of;
@@ -29,50 +26,6 @@ std::string lower(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
   return text;
 }
-
-// ---- Linux: the dynamic symbol table ---------------------------------------
-
-// AddressSanitizer gives every instrumented global that is visible outside
-// the module a one-byte ODR indicator, "__odr_asan.<name>", exported beside
-// it. Such an indicator says nothing of its own; it is dropped only where the
-// global it stands for is itself exported, so a leak still shows.
-Names without_sanitizer_indicators(const Names& symbols) {
-  constexpr std::string_view kIndicator = "__odr_asan.";
-  Names kept;
-  for (const std::string& symbol : symbols) {
-    if (symbol.starts_with(kIndicator) && symbols.contains(symbol.substr(kIndicator.size()))) continue;
-    kept.insert(symbol);
-  }
-  return kept;
-}
-
-Names defined_dynamic_symbols(const std::string& path) {
-  const auto result = run_command(std::string(kNm) + " -D --defined-only --format=posix " + shell_quote(path));
-  EXPECT_EQ(result.status, 0) << kNm << " cannot read " << path;
-  Names symbols;
-  for (const std::string& line : lines_of(result.output)) {
-    const std::string name = line.substr(0, line.find(' '));
-    if (!name.empty()) symbols.insert(name);
-  }
-  return symbols;
-}
-
-class LinuxModuleExports : public testing::TestWithParam<BuiltModule> {};
-
-TEST_P(LinuxModuleExports, ExportsItsRecordsAndBitmapDirectoryOnly) {
-  const Names symbols = without_sanitizer_indicators(defined_dynamic_symbols(GetParam().path));
-  EXPECT_EQ(symbols, (Names{"GaugeBitmapDirectory", "ImportTable", "Linkage"}));
-}
-
-INSTANTIATE_TEST_SUITE_P(BuiltModules, LinuxModuleExports, testing::ValuesIn(kLinuxModules),
-                         [](const auto& parameter) { return std::string(parameter.param.name); });
-
-TEST(SanitizerIndicators, AreDroppedOnlyBesideTheGlobalTheyStandFor) {
-  EXPECT_EQ(without_sanitizer_indicators({"Linkage", "__odr_asan.Linkage", "__odr_asan.Leaked"}),
-            (Names{"Linkage", "__odr_asan.Leaked"}));
-}
-
-// ---- Windows: the export and import tables of the win32 build --------------
 
 struct PeTables {
   std::string format;
