@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "bitmap_surfaces.h"
+#include "text_fit.h"
 
 namespace panel_host {
 namespace {
@@ -82,24 +83,37 @@ void StringPicture::redraw(FontLibrary& fonts, const StringElement& element, con
 
   cairo_set_font_face(cr, fonts.face(element.font_face, element.font_weight));
   cairo_set_font_size(cr, 100.0);
-  cairo_font_extents_t extents;
-  cairo_font_extents(cr, &extents);
-  const double line_height = extents.ascent + extents.descent;
-  if (!(line_height > 0)) return;
-  // One line of text fills the box's height.
-  const double size = std::min(100.0 * box_height / line_height, 10000.0);
+  cairo_text_extents_t eight;
+  cairo_text_extents(cr, "8", &eight);
+  const std::uint32_t flags = element.format_flags;
+  const bool single_line = (flags & text_format::kSingleLine) != 0;
+  // Each line is a cell as high as the box.
+  double cell = box_height;
+  double size = std::min(text_fit::font_size(cell, eight.height), 10000.0);
+  if (!(size > 0)) return;
   cairo_set_font_size(cr, size);
-  cairo_font_extents(cr, &extents);
+  if (single_line) {
+    // A single line wider than its box is narrowed to fit it, as a window
+    // that shows a few characters is meant to show them all.
+    std::string whole;
+    append_as_utf8(whole, text_);
+    cairo_text_extents_t whole_extents;
+    cairo_text_extents(cr, whole.c_str(), &whole_extents);
+    if (whole_extents.x_advance > box_width && whole_extents.x_advance > 0) {
+      const double narrowing = box_width / whole_extents.x_advance;
+      size *= narrowing;
+      cell *= narrowing;
+      cairo_set_font_size(cr, size);
+    }
+  }
   const Rgb fore = colour_from_record(element.fore_colour, dark);
   cairo_set_source_rgb(cr, fore.red, fore.green, fore.blue);
 
-  const std::uint32_t flags = element.format_flags;
-  const bool single_line = (flags & text_format::kSingleLine) != 0;
   std::string_view rest = text_;
   int line_count = 1;
   if (!single_line)
     for (char c : rest) line_count += c == '\n' ? 1 : 0;
-  const double block = line_count * (extents.ascent + extents.descent);
+  const double block = line_count * cell;
   double top = 0.0;
   if ((flags & text_format::kMiddle) != 0) top = (box_height - block) / 2.0;
   else if ((flags & text_format::kBottom) != 0) top = box_height - block;
@@ -117,7 +131,7 @@ void StringPicture::redraw(FontLibrary& fonts, const StringElement& element, con
     double left = 0.0;
     if ((flags & text_format::kCentre) != 0) left = (box_width - text_extents.x_advance) / 2.0;
     else if ((flags & text_format::kRight) != 0) left = box_width - text_extents.x_advance;
-    cairo_move_to(cr, left, top + extents.ascent + index * (extents.ascent + extents.descent));
+    cairo_move_to(cr, left, top + (index + text_fit::kBaseline) * cell);
     cairo_show_text(cr, line.c_str());
   }
 }
