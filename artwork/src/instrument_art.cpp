@@ -3,12 +3,14 @@
 //   instrument-art [--gauges build/gauges] [--source .] [MODULE...]
 #include <CLI/CLI.hpp>
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <regex>
 #include <stdexcept>
 
 #include "core/host.h"
+#include "panel_background_art.h"
 #include "core/host_error.h"
 #include "module_art.h"
 
@@ -52,6 +54,20 @@ void draw_module(const ModuleEntry& entry, const std::string& gauges, const std:
   }
 }
 
+void draw_background(const std::string& path, const std::string& gauges) {
+  const panel_host::PanelConfig config = panel_host::read_panel_config(path);
+  const panel_host::PanelWindow& window = config.windows.front();
+  if (window.file.empty() || !window.width_mm || !window.height_mm)
+    throw std::runtime_error(path + ": the first window needs file= and size_mm=");
+  artwork::Picture picture(static_cast<int>(*window.width_mm), static_cast<int>(*window.height_mm));
+  artwork::draw_panel_background(config, gauges, picture);
+  artwork::PaletteOptions options;
+  std::string error;
+  const std::string out = std::filesystem::path(path).parent_path() / window.file;
+  if (!artwork::write_bmp8(out, artwork::to_palette_image(picture.surface(), options), error)) throw std::runtime_error(error);
+  std::cout << out << '\n';
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -59,13 +75,22 @@ int main(int argc, char** argv) {
   std::string gauges = "build/gauges";
   std::string source = ".";
   std::vector<std::string> only;
+  std::string panel;
   app.add_option("--gauges", gauges, "Folder of the built modules")->capture_default_str();
   app.add_option("--source", source, "The source tree to write into")->capture_default_str();
   app.add_option("MODULE", only, "Only these modules");
+  app.add_option("--panel", panel, "Instead, draw the background (file=) of this panel.cfg");
   CLI11_PARSE(app, argc, argv);
   try {
+    if (!panel.empty()) {
+      draw_background(panel, gauges);
+      return 0;
+    }
     for (const ModuleEntry& entry : kModules)
       if (only.empty() || std::find(only.begin(), only.end(), entry.name) != only.end()) draw_module(entry, gauges, source);
+  } catch (const panel_host::HostError& error) {
+    std::cerr << "instrument-art: " << error.what() << '\n';
+    return 2;
   } catch (const std::exception& error) {
     std::cerr << "instrument-art: " << error.what() << '\n';
     return 2;
