@@ -4,6 +4,7 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <string_view>
@@ -64,8 +65,8 @@ class Reader {
 
   static std::string format(double value) {
     char text[32];
-    const auto [end, error] = std::to_chars(text, text + sizeof text, value);
-    return error == std::errc() ? std::string(text, end) : std::string("?");
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
   }
 
  private:
