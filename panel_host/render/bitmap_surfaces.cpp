@@ -49,6 +49,15 @@ Surface make_image_surface(int width, int height, cairo_format_t format) {
   return surface;
 }
 
+PixmanImage pixman_view(cairo_surface_t* surface) {
+  cairo_surface_flush(surface);
+  PixmanImage image(pixman_image_create_bits(
+      PIXMAN_a8r8g8b8, cairo_image_surface_get_width(surface), cairo_image_surface_get_height(surface),
+      reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(surface)), cairo_image_surface_get_stride(surface)));
+  if (!image) throw HostError("cannot make a pixman image");
+  return image;
+}
+
 Rgb colour_from_record(std::uint32_t colour, bool dark) {
   const double level = (dark ? kNightLevel : 1.0) / 255.0;
   return {static_cast<double>(colour & 0xFF) * level, static_cast<double>(colour >> 8 & 0xFF) * level,

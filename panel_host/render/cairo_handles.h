@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cairo.h>
+#include <pixman.h>
 
 #include <memory>
 
@@ -17,7 +18,16 @@ struct FontFaceRelease {
   void operator()(cairo_font_face_t* face) const { cairo_font_face_destroy(face); }
 };
 
+struct PixmanRelease {
+  void operator()(pixman_image_t* image) const { pixman_image_unref(image); }
+};
+
 using Surface = std::unique_ptr<cairo_surface_t, SurfaceRelease>;
+using PixmanImage = std::unique_ptr<pixman_image_t, PixmanRelease>;
+
+// A pixman view of an ARGB image surface's pixels, for compositing without
+// Cairo's per-call bookkeeping; the surface must outlive it.
+PixmanImage pixman_view(cairo_surface_t* surface);
 using Context = std::unique_ptr<cairo_t, ContextRelease>;
 using FontFace = std::unique_ptr<cairo_font_face_t, FontFaceRelease>;
 

@@ -45,6 +45,11 @@ Pattern match(const char* family, int weight) {
 
 }  // namespace
 
+void release_font_caches() {
+  cairo_debug_reset_static_data();
+  FcFini();
+}
+
 const char* installed_family(const char* face) {
   if (std::strcmp(face, "Quartz") == 0 || std::strcmp(face, "Glass Gauge") == 0) return kLiquidCrystalFamily;
   return kFallbackFamily;

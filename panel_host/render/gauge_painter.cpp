@@ -26,7 +26,11 @@ constexpr double kCentre = 0.5;
 }  // namespace
 
 GaugePainter::GaugePainter(GaugeInstance& instance, BitmapSurfaces& bitmaps, FontLibrary& fonts)
-    : instance_(instance), bitmaps_(bitmaps), fonts_(fonts), strings_(instance.elements().size()) {
+    : instance_(instance),
+      bitmaps_(bitmaps),
+      fonts_(fonts),
+      strings_(instance.elements().size()),
+      pictures_(instance.elements().size()) {
   const std::optional<BitmapSize> size = instance.size();
   if (!size || size->width <= 0 || size->height <= 0)
     throw HostError(instance.module().path() + ": gauge \"" + instance.gauge().name + "\": root bitmap " +
@@ -173,8 +177,7 @@ void GaugePainter::paint_sprite(cairo_t* cr, const ElementState& state, bool dar
   cairo_restore(cr);
 }
 
-void GaugePainter::paint_string(cairo_t* cr, const ElementState& state, std::size_t index, const GaugeView& view,
-                                bool dark) {
+void GaugePainter::prepare_string(const ElementState& state, std::size_t index, const GaugeView& view, bool dark) {
   const ElementHeader& element = state.element();
   const auto& string = element_as<StringElement>(&const_cast<ElementHeader&>(element));
   const std::string_view text =
@@ -188,7 +191,10 @@ void GaugePainter::paint_string(cairo_t* cr, const ElementState& state, std::siz
   const double top = std::max(box_top, 0.0);
   const double right = std::min(box_left + std::max(0, string.box_width), static_cast<double>(size_.width));
   const double bottom = std::min(box_top + std::max(0, string.box_height), static_cast<double>(size_.height));
-  if (right <= left || bottom <= top) return;
+  if (right <= left || bottom <= top) {
+    strings_[index] = StringPicture();
+    return;
+  }
   const int x = static_cast<int>(std::floor(view.x + left * scale_x));
   const int y = static_cast<int>(std::floor(view.y + top * scale_y));
   const DeviceBox box{x,
@@ -199,7 +205,145 @@ void GaugePainter::paint_string(cairo_t* cr, const ElementState& state, std::siz
                       view.y + box_top * scale_y - y,
                       scale_x,
                       scale_y};
-  strings_[index].paint(cr, fonts_, string, text, box, dark);
+  strings_[index].prepare(fonts_, string, text, box, dark);
+}
+
+void GaugePainter::paint_string(cairo_t* cr, const ElementState& state, std::size_t index, const GaugeView& view,
+                                bool dark) {
+  prepare_string(state, index, view, dark);
+  if (strings_[index].image() != nullptr) strings_[index].paint(cr);
+}
+
+GaugePainter::ElementLook GaugePainter::look_of(const ElementState& state, bool night) const {
+  const ElementHeader& element = state.element();
+  ElementLook look;
+  look.picture = element.kind == ElementKind::Icon ? icon_picture(state) : element.bitmap_id;
+  look.flags = (is_transparent(element) ? 1u : 0u) | (is_dark(element, night) ? 2u : 0u);
+  look.angle = state.placement.angle;
+  look.dx = state.placement.dx;
+  look.dy = state.placement.dy;
+  return look;
+}
+
+GaugePainter::DeviceRect GaugePainter::extent(const ElementState& state, const GaugeView& view) {
+  const ElementHeader& element = state.element();
+  const LoadedModule& module = instance_.module();
+  // The element's reach in gauge pixels: left, top, right, bottom.
+  double box[4] = {0, 0, static_cast<double>(size_.width), static_cast<double>(size_.height)};
+  const auto rectangle = [&box](double x, double y, double width, double height) {
+    box[0] = x;
+    box[1] = y;
+    box[2] = x + width;
+    box[3] = y + height;
+  };
+  switch (element.kind) {
+    case ElementKind::StaticImage:
+    case ElementKind::Icon:
+    case ElementKind::Slider: {
+      const std::int32_t id = element.kind == ElementKind::Icon ? icon_picture(state) : element.bitmap_id;
+      const BitmapSize size = bitmaps_.size(module, id);
+      rectangle(element.position.x + state.placement.dx, element.position.y + state.placement.dy, size.width, size.height);
+      break;
+    }
+    case ElementKind::Needle: {
+      const BitmapSize size = bitmaps_.size(module, element.bitmap_id);
+      const double turn = radians(state.placement.angle);
+      const double cosine = std::cos(turn), sine = std::sin(turn);
+      box[0] = box[1] = 1e300;
+      box[2] = box[3] = -1e300;
+      for (const double u : {-1.0, size.width + 1.0})
+        for (const double v : {-1.0, size.height + 1.0}) {
+          const double du = u - element.pivot.x - kCentre, dv = v - element.pivot.y - kCentre;
+          const double x = element.position.x + kCentre + du * cosine - dv * sine;
+          const double y = element.position.y + kCentre + du * sine + dv * cosine;
+          box[0] = std::min(box[0], x);
+          box[1] = std::min(box[1], y);
+          box[2] = std::max(box[2], x);
+          box[3] = std::max(box[3], y);
+        }
+      break;
+    }
+    case ElementKind::MovingImage: {
+      const BitmapSize window = bitmaps_.size(module, element.bitmap_id + 1);
+      rectangle(element.position.x, element.position.y, window.width, window.height);
+      break;
+    }
+    case ElementKind::Sprite: {
+      const BitmapMask& mask = bitmaps_.mask(module, element.bitmap_id + 1);
+      rectangle(element.position.x + mask.x, element.position.y + mask.y, mask.width, mask.height);
+      break;
+    }
+    case ElementKind::String:
+      break;
+  }
+  const double scale_x = static_cast<double>(view.width) / size_.width;
+  const double scale_y = static_cast<double>(view.height) / size_.height;
+  // In device pixels, a pixel more all round for the filter, within the gauge.
+  const double left = std::max(view.x + box[0] * scale_x - 1, static_cast<double>(view.x));
+  const double top = std::max(view.y + box[1] * scale_y - 1, static_cast<double>(view.y));
+  const double right = std::min(view.x + box[2] * scale_x + 1, static_cast<double>(view.x + view.width));
+  const double bottom = std::min(view.y + box[3] * scale_y + 1, static_cast<double>(view.y + view.height));
+  if (!(right > left && bottom > top)) return {};
+  DeviceRect rect;
+  rect.x = static_cast<int>(std::floor(left));
+  rect.y = static_cast<int>(std::floor(top));
+  rect.width = static_cast<int>(std::ceil(right)) - rect.x;
+  rect.height = static_cast<int>(std::ceil(bottom)) - rect.y;
+  return rect;
+}
+
+void GaugePainter::draw_picture(std::size_t index, const GaugeView& view, bool night, const ElementLook& look) {
+  ElementPicture& picture = pictures_[index];
+  const ElementState& state = instance_.elements()[index];
+  picture.look = look;
+  picture.drawn = true;
+  picture.rect = extent(state, view);
+  if (picture.rect.width <= 0 || picture.rect.height <= 0) return;
+  // The surface is kept while it is large enough.
+  if (!picture.surface || cairo_image_surface_get_width(picture.surface.get()) < picture.rect.width ||
+      cairo_image_surface_get_height(picture.surface.get()) < picture.rect.height) {
+    picture.image.reset();
+    picture.surface = make_image_surface(picture.rect.width, picture.rect.height);
+    picture.image = pixman_view(picture.surface.get());
+  }
+  Context context(cairo_create(picture.surface.get()));
+  cairo_set_operator(context.get(), CAIRO_OPERATOR_CLEAR);
+  cairo_paint(context.get());
+  cairo_set_operator(context.get(), CAIRO_OPERATOR_OVER);
+  cairo_translate(context.get(), -picture.rect.x, -picture.rect.y);
+  paint(context.get(), view, night, index, index + 1);
+  if (cairo_status(context.get()) != CAIRO_STATUS_SUCCESS)
+    throw HostError(std::string("drawing an element failed: ") + cairo_status_to_string(cairo_status(context.get())));
+  context.reset();
+  cairo_surface_flush(picture.surface.get());
+}
+
+void GaugePainter::compose(pixman_image_t* frame, const GaugeView& view, bool night, std::size_t first,
+                           std::size_t last) {
+  if (view.x != pictures_view_.x || view.y != pictures_view_.y || view.width != pictures_view_.width ||
+      view.height != pictures_view_.height) {
+    for (ElementPicture& picture : pictures_) picture.drawn = false;
+    pictures_view_ = view;
+  }
+  const std::vector<ElementState>& elements = instance_.elements();
+  for (std::size_t i = first; i < last && i < elements.size(); ++i) {
+    const ElementState& state = elements[i];
+    if (is_hidden(state.element())) continue;
+    if (state.element().kind == ElementKind::String) {
+      prepare_string(state, i, view, is_dark(state.element(), night));
+      const StringPicture& string = strings_[i];
+      if (string.image() != nullptr)
+        pixman_image_composite32(PIXMAN_OP_OVER, string.image(), nullptr, frame, 0, 0, 0, 0, string.box().x,
+                                 string.box().y, string.box().width, string.box().height);
+      continue;
+    }
+    const ElementLook look = look_of(state, night);
+    ElementPicture& picture = pictures_[i];
+    if (!picture.drawn || !(picture.look == look)) draw_picture(i, view, night, look);
+    if (picture.rect.width > 0 && picture.rect.height > 0)
+      pixman_image_composite32(PIXMAN_OP_OVER, picture.image.get(), nullptr, frame, 0, 0, 0, 0, picture.rect.x,
+                               picture.rect.y, picture.rect.width, picture.rect.height);
+  }
 }
 
 }  // namespace panel_host

@@ -35,6 +35,12 @@ class GaugePainter {
     paint(target, view, night, 0, instance_.elements().size());
   }
 
+  // Composes elements [first, last) onto `frame`, a pixman view of the
+  // target's pixels: each element's picture (the element drawn alone, in
+  // device pixels) is kept, drawn again only when its look changes, and laid
+  // over the frame as it is.
+  void compose(pixman_image_t* frame, const GaugeView& view, bool night, std::size_t first, std::size_t last);
+
   // The leading elements whose look is only which bitmap they show, whether
   // they show and whether they are dark: static images and icons.
   std::size_t still_prefix() const { return still_prefix_; }
@@ -50,12 +56,36 @@ class GaugePainter {
   void paint_sprite(cairo_t* cr, const ElementState& state, bool dark);
   void paint_string(cairo_t* cr, const ElementState& state, std::size_t index, const GaugeView& view, bool dark);
 
+  // What an element's picture depends on besides the view.
+  struct ElementLook {
+    std::int32_t picture = 0;
+    std::uint32_t flags = 0;  // transparent, dark
+    double angle = 0, dx = 0, dy = 0;
+    bool operator==(const ElementLook&) const = default;
+  };
+  struct DeviceRect {
+    int x = 0, y = 0, width = 0, height = 0;
+  };
+  struct ElementPicture {
+    Surface surface;
+    PixmanImage image;
+    DeviceRect rect;  // where it lands; empty when the element shows nothing
+    ElementLook look;
+    bool drawn = false;
+  };
+  ElementLook look_of(const ElementState& state, bool night) const;
+  DeviceRect extent(const ElementState& state, const GaugeView& view);
+  void draw_picture(std::size_t index, const GaugeView& view, bool night, const ElementLook& look);
+  void prepare_string(const ElementState& state, std::size_t index, const GaugeView& view, bool dark);
+
   GaugeInstance& instance_;
   BitmapSurfaces& bitmaps_;
   FontLibrary& fonts_;
   BitmapSize size_;
   std::size_t still_prefix_ = 0;
   std::vector<StringPicture> strings_;  // one per element, used by strings
+  std::vector<ElementPicture> pictures_;  // one per element, used by the others
+  GaugeView pictures_view_ = {0, 0, 0, 0};
 };
 
 }  // namespace panel_host

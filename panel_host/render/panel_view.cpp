@@ -125,7 +125,7 @@ void PanelView::make_frames() {
   base_ = make_image_surface(width_, height_);
   frame_ = make_image_surface(width_, height_);
   base_context_.reset(cairo_create(base_.get()));
-  frame_context_.reset(cairo_create(frame_.get()));
+  frame_image_ = pixman_view(frame_.get());
 }
 
 void PanelView::update() {
@@ -175,14 +175,12 @@ cairo_surface_t* PanelView::paint() {
   cairo_surface_flush(frame_.get());
   std::memcpy(cairo_image_surface_get_data(frame_.get()), cairo_image_surface_get_data(base_.get()),
               static_cast<std::size_t>(cairo_image_surface_get_stride(base_.get())) * static_cast<std::size_t>(height_));
-  cairo_surface_mark_dirty(frame_.get());
   for (Gauge& gauge : gauges_)
-    gauge.painter->paint(frame_context_.get(), gauge.view, host_.night, gauge.in_base ? gauge.painter->still_prefix() : 0,
-                         gauge.painter->instance().elements().size());
-  cairo_surface_flush(frame_.get());
-  for (cairo_t* context : {base_context_.get(), frame_context_.get()})
-    if (cairo_status(context) != CAIRO_STATUS_SUCCESS)
-      throw HostError(std::string("drawing the frame failed: ") + cairo_status_to_string(cairo_status(context)));
+    gauge.painter->compose(frame_image_.get(), gauge.view, host_.night, gauge.in_base ? gauge.painter->still_prefix() : 0,
+                           gauge.painter->instance().elements().size());
+  cairo_surface_mark_dirty(frame_.get());
+  if (cairo_status(base_context_.get()) != CAIRO_STATUS_SUCCESS)
+    throw HostError(std::string("drawing the frame failed: ") + cairo_status_to_string(cairo_status(base_context_.get())));
   return frame_.get();
 }
 

@@ -72,7 +72,7 @@ class PanelView {
   std::optional<std::uint32_t> background_colour_;  // 0x00BBGGRR; none: transparent
   Surface base_;
   Surface frame_;
-  Context frame_context_;
+  PixmanImage frame_image_;
   Context base_context_;
   bool base_painted_ = false;
   bool base_night_ = false;

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/host_error.h"
+#include "fonts.h"
 #include "panel_script.h"
 #include "scenario/script_line.h"
 
@@ -42,7 +43,9 @@ bool names_panel_config(const std::string& source) {
   return tail == ".cfg";
 }
 
-int render(const RenderOptions& options, std::ostream& out) {
+namespace {
+
+int render_once(const RenderOptions& options, std::ostream& out) {
   if (!(options.scale > 0.0 && options.scale <= kLargestScale))
     throw HostError("--scale " + std::to_string(options.scale) + ": expected a scale above 0 and up to 16");
   const bool panel = names_panel_config(options.source);
@@ -69,6 +72,15 @@ int render(const RenderOptions& options, std::ostream& out) {
   view->write_png(options.output);
   out << options.output << '\n';
   return 0;
+}
+
+}  // namespace
+
+int render(const RenderOptions& options, std::ostream& out) {
+  struct ReleaseFonts {
+    ~ReleaseFonts() { release_font_caches(); }
+  } release;
+  return render_once(options, out);
 }
 
 }  // namespace panel_host

@@ -42,24 +42,28 @@ bool back_shows(const StringElement& element) {
 
 }  // namespace
 
-void StringPicture::paint(cairo_t* target, FontLibrary& fonts, const StringElement& element, std::string_view text,
-                          const DeviceBox& box, bool dark) {
+void StringPicture::prepare(FontLibrary& fonts, const StringElement& element, std::string_view text,
+                            const DeviceBox& box, bool dark) {
   const bool changed = !picture_ || text != text_ || element.fore_colour != fore_ || element.back_colour != back_ ||
                        element.format_flags != format_ || element.header.image_flags != image_flags_ ||
                        dark != dark_ || !same_box(box, box_);
-  if (changed) {
-    text_.assign(text);
-    fore_ = element.fore_colour;
-    back_ = element.back_colour;
-    format_ = element.format_flags;
-    image_flags_ = element.header.image_flags;
-    dark_ = dark;
-    box_ = box;
-    redraw(fonts, element, box, dark);
-  }
+  if (!changed) return;
+  text_.assign(text);
+  fore_ = element.fore_colour;
+  back_ = element.back_colour;
+  format_ = element.format_flags;
+  image_flags_ = element.header.image_flags;
+  dark_ = dark;
+  box_ = box;
+  redraw(fonts, element, box, dark);
+  cairo_surface_flush(picture_.get());
+  image_ = pixman_view(picture_.get());
+}
+
+void StringPicture::paint(cairo_t* target) const {
   cairo_save(target);
   cairo_identity_matrix(target);
-  cairo_set_source_surface(target, picture_.get(), box.x, box.y);
+  cairo_set_source_surface(target, picture_.get(), box_.x, box_.y);
   cairo_paint(target);
   cairo_restore(target);
 }

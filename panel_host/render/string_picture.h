@@ -36,14 +36,20 @@ struct DeviceBox {
 
 class StringPicture {
  public:
-  // Draws the string onto `target` (device space, clip already set).
-  void paint(cairo_t* target, FontLibrary& fonts, const gauge_kit::StringElement& element, std::string_view text,
-             const DeviceBox& box, bool dark);
+  // Brings the picture up to date; it is drawn again only when the text, the
+  // look or the box changed.
+  void prepare(FontLibrary& fonts, const gauge_kit::StringElement& element, std::string_view text, const DeviceBox& box,
+               bool dark);
+  // Draws the picture onto `target`, whose user space must be device space.
+  void paint(cairo_t* target) const;
+  pixman_image_t* image() const { return image_.get(); }
+  const DeviceBox& box() const { return box_; }
 
  private:
   void redraw(FontLibrary& fonts, const gauge_kit::StringElement& element, const DeviceBox& box, bool dark);
 
   Surface picture_;
+  PixmanImage image_;
   std::string text_;
   std::uint32_t fore_ = 0, back_ = 0, format_ = 0, image_flags_ = 0;
   bool dark_ = false;
