@@ -48,6 +48,16 @@ TEST(RenderCommand, WritesTheGaugeAtItsScaleAndPrintsThePath) {
   cairo_surface_destroy(picture);
 }
 
+TEST(RunCommand, ReportsWhereTheHostPlacesElements) {
+  const std::string base = temporary("run_state");
+  std::ofstream(base + ".script") << "set 69 100\nset 70 546\nupdate\n";
+  const std::string command = std::string(PANEL_HOST) + " run " + GAUGES_DIR + "/Corvel1.gau Turn " + base + ".script > " + base + ".out";
+  ASSERT_EQ(std::system(command.c_str()), 0);
+  const std::string out = read_file(base + ".out");
+  EXPECT_NE(out.find("\"offset\": [55.46"), std::string::npos) << out;
+  EXPECT_NE(out.find("\"angle\": -79.88"), std::string::npos) << out;
+}
+
 struct BadCall {
   const char* name;
   const char* arguments;

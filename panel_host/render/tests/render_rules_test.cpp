@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/host_error.h"
 #include "render/panel_view.h"
 
 namespace {
@@ -110,6 +111,18 @@ TEST_F(ProbeRender, StringsAlignInTheirBoxesAndAreClipped) {
   // The box that runs past the gauge is drawn up to the gauge's edge.
   EXPECT_EQ(view.width(), 96);
   EXPECT_EQ(at(95, 30).blue, 96);
+}
+
+TEST(ProbeBitmaps, MissingBitmapIsNamedWithTheModuleAndId) {
+  Host host;
+  PanelView view(host, RENDER_PROBE_MODULE, "MissingBitmap", 1.0);
+  view.update();
+  try {
+    view.paint();
+    FAIL() << "drew a bitmap the module does not have";
+  } catch (const panel_host::HostError& error) {
+    EXPECT_EQ(std::string(error.what()), std::string(RENDER_PROBE_MODULE) + ": bitmap 198 is missing");
+  }
 }
 
 TEST(ProbeScale, DrawsTheGaugeLarger) {

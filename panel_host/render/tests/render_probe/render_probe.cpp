@@ -146,6 +146,68 @@ GaugeHeader ProbeGauge = {
     .usage = nullptr,
 };
 
+// A gauge whose needle names a bitmap the module does not have.
+extern GaugeHeader ProbeMissingGauge;
+
+NeedleElement ProbeMissingNeedle = {
+    .header =
+        {
+            .kind = ElementKind::Needle,
+            .bitmap_id = 198,
+            .position = {10, 10},
+            .pivot = {0, 0},
+            .gauge = &ProbeMissingGauge,
+            .children = nullptr,
+            .failures = ProbeNoFailures,
+            .image_flags = 0x1,
+            .special_flags = 0,
+        },
+    .source = {.id = 0},
+    .scale = nullptr,
+    .scale_points = 0,
+    .max_degrees_per_tick = 0,
+    .callback = nullptr,
+};
+
+ElementHeader* ProbeMissingFaceChildren[] = {&ProbeMissingNeedle.header, nullptr};
+
+StaticImageElement ProbeMissingFace = {
+    .header =
+        {
+            .kind = ElementKind::StaticImage,
+            .bitmap_id = 100,
+            .position = {0, 0},
+            .pivot = {0, 0},
+            .gauge = &ProbeMissingGauge,
+            .children = ProbeMissingFaceChildren,
+            .failures = ProbeNoFailures,
+            .image_flags = 0x1,
+            .special_flags = 0,
+        },
+};
+
+ElementHeader* ProbeMissingElementList[] = {&ProbeMissingFace.header};
+
+GaugeHeader ProbeMissingGauge = {
+    .version = kHeaderVersion800,
+    .name = "MissingBitmap",
+    .element_list = ProbeMissingElementList,
+    .query = nullptr,
+    .install = nullptr,
+    .initialise = nullptr,
+    .update = nullptr,
+    .generate = nullptr,
+    .draw = nullptr,
+    .kill = nullptr,
+    .default_width_mm = 50,
+    .default_height_mm = 0,
+    .mouse_rects = ProbeMouse,
+    .service_callback = nullptr,
+    .user_data = nullptr,
+    .parameters = nullptr,
+    .usage = nullptr,
+};
+
 void GAUGE_CALL probe_init() {}
 void GAUGE_CALL probe_deinit() {}
 
@@ -163,6 +225,7 @@ GAUGE_EXPORT Linkage Linkage = {
     .gauges =
         {
             &ProbeGauge,
+            &ProbeMissingGauge,
             nullptr,
         },
 };
